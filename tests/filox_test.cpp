@@ -135,35 +135,4 @@ TEST(FiloxProgramTest, AgreesWithAPlainCountOnRandomFiles)
     }
 }
 
-TEST(FiloxProgramTest, AThreadThatCannotBeCreatedEndsTheProgramAbnormally)
-{
-#ifdef FAIL_THREAD_CREATE_LIBRARY
-    const TempDir dir;
-    dir.Write("input.txt", "one two\n");
-    for (const char* failAt : {"1", "2"}) {
-        SCOPED_TRACE(std::string("thread creation that fails: ") + failAt);
-        const ProgramResult result = RunProgram(
-            {FILOX_PROGRAM,
-             {"input.txt"},
-             dir.Path(),
-             {"LD_PRELOAD="s + FAIL_THREAD_CREATE_LIBRARY, "FAIL_THREAD_CREATE_AT="s + failAt}});
-        EXPECT_EQ(result.exitStatus, 3);
-        EXPECT_EQ(result.standardError, "\r\nAbnormal program termination\r\n");
-        EXPECT_EQ(result.standardOutput, "");
-    }
-#else
-    GTEST_SKIP() << "thread creation cannot be made to fail in this build";
-#endif
-}
-
-TEST(FiloxProgramTest, AFailedWriteIsReported)
-{
-    const TempDir dir;
-    dir.Write("input.txt", "one two\n");
-    const ProgramResult result = RunFilox(dir, {"input.txt"}, StandardOutput::DevFull);
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.standardError,
-              "Write error on standard output: No space left on device\r\n");
-}
-
 }  // namespace
