@@ -23,6 +23,8 @@ struct Program {
 
 const Program kPrograms[] = {
     {FILOX_PROGRAM, false},
+    {MUTU_PROGRAM, true},
+    {GALMEE_PROGRAM, true},
 };
 
 TEST(ProgramFaultsTest, AThreadThatCannotBeCreatedEndsTheProgramAbnormally)
