@@ -62,9 +62,10 @@ public:
     // exists is left to run on (detached), never joined.
     virtual ~Filox() noexcept(false);
 
-    // Creates a thread that starts at once and calls Run(). Only callable in
-    // the Created state. On failure the status becomes Invalid and
-    // CreationFailure is thrown.
+    // Creates a thread that starts at once and calls Run(), and makes the
+    // status Running. If the thread cannot be created, the status becomes
+    // Invalid and CreationFailure is thrown. Only callable in the Created
+    // state: in any other it throws CreationFailure and changes nothing.
     Handle Start();
 
     // If the object is Running, waits at most timeLimitMs milliseconds
