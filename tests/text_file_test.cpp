@@ -1,5 +1,6 @@
 #include "text_file.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -76,7 +77,7 @@ TEST(TextFileTest, ANameThatCannotBeOpenedReadsAsEmpty)
     EXPECT_FALSE(std::filesystem::exists(missing)) << "opening never creates a file";
 }
 
-TEST(TextFileTest, TwoReadersHaveTheFileOpenAtOnce)
+TEST(TextFileTest, SharesTheFileWithOtherReadersAndWriters)
 {
     const testing_support::TempDir dir;
     const auto path = dir.Write("shared", "alpha\r\nbeta\r\n");
@@ -84,6 +85,8 @@ TEST(TextFileTest, TwoReadersHaveTheFileOpenAtOnce)
     TextFile second(path.c_str(), 5);
     ASSERT_TRUE(first.IsOpen());
     ASSERT_TRUE(second.IsOpen());
+    std::ofstream writer(path, std::ios::binary | std::ios::app);
+    EXPECT_TRUE(writer.is_open()) << "the readers must not lock writers out";
     EXPECT_EQ(ReadAll(first), "alpha\nbeta\n");
     EXPECT_EQ(ReadAll(second), "alpha\nbeta\n");
 }

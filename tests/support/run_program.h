@@ -16,9 +16,9 @@ enum class StandardOutput {
 
 struct Launch {
     std::filesystem::path program;
-    std::vector<std::string> arguments;
+    std::vector<std::string> arguments{};
     std::filesystem::path workingDirectory = ".";
-    std::vector<std::string> extraEnvironment;  // "NAME=value"
+    std::vector<std::string> extraEnvironment{};  // "NAME=value"
     StandardOutput output = StandardOutput::File;
 };
 
