@@ -124,9 +124,9 @@ namespace {
 constinit DescriptorSink standardOutput{1};
 constinit DescriptorSink standardError{2};
 
-// Destroyed at normal exit, before cout (objects of one source file go in
-// reverse order of definition): the last output goes out here, and a lost
-// write must not end as a silent success.
+// Destroyed at normal exit, before cout (the objects of one source file are
+// destroyed in reverse order of definition): the last output goes out here,
+// and a lost write must not end as a silent success.
 struct StandardOutputCloser {
     StandardOutputCloser() = default;
     StandardOutputCloser(const StandardOutputCloser&) = delete;
@@ -146,7 +146,7 @@ struct StandardOutputCloser {
 
 }  // namespace
 
-constinit ConsoleStream cout{standardOutput};
+ConsoleStream cout{standardOutput};
 
 namespace {
 StandardOutputCloser closer;

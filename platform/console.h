@@ -72,7 +72,7 @@ private:
 // is asked of the sink on first use.
 class ConsoleStream {
 public:
-    constexpr explicit ConsoleStream(OutputSink& sink) : sink_(sink) {}
+    explicit ConsoleStream(OutputSink& sink) : sink_(sink) {}
     ConsoleStream(const ConsoleStream&) = delete;
     ConsoleStream& operator=(const ConsoleStream&) = delete;
     ~ConsoleStream();

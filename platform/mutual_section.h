@@ -24,8 +24,7 @@ public:
         MutualSection& section_;
     };
 
-    // Constant-initialised, so a static section exists before any code runs.
-    constexpr MutualSection() = default;
+    MutualSection() = default;
     MutualSection(const MutualSection&) = delete;
     MutualSection& operator=(const MutualSection&) = delete;
 
