@@ -23,11 +23,11 @@ TempDir::~TempDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::filesystem::path TempDir::Write(const std::string& name, const std::string& bytes) const
+std::string TempDir::Write(const std::string& name, const std::string& bytes) const
 {
     const auto path = path_ / name;
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path;
+    return path.string();
 }
 
 }  // namespace testing_support

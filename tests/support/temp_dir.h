@@ -15,7 +15,7 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     // Writes the bytes to a file in this directory and gives its path.
-    std::filesystem::path Write(const std::string& name, const std::string& bytes) const;
+    std::string Write(const std::string& name, const std::string& bytes) const;
 
 private:
     std::filesystem::path path_;
