@@ -30,4 +30,7 @@ struct ProgramResult {
 
 ProgramResult RunProgram(const Launch& launch);
 
+// Whether StandardOutput::DevFull can be had on this system.
+bool FullDeviceAvailable();
+
 }  // namespace testing_support

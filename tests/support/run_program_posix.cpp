@@ -110,4 +110,9 @@ ProgramResult RunProgram(const Launch& launch)
     return result;
 }
 
+bool FullDeviceAvailable()
+{
+    return ::access("/dev/full", W_OK) == 0;
+}
+
 }  // namespace testing_support
