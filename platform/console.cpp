@@ -56,22 +56,19 @@ void ConsoleBuffer::Flush()
     used_ = 0;
 }
 
+ConsoleStream::ConsoleStream(OutputSink& sink) : buffer_(sink, sink.IsCharacterDevice())
+{
+}
+
 ConsoleStream::~ConsoleStream()
 {
     Flush();
 }
 
-ConsoleBuffer& ConsoleStream::Buffer()
-{
-    if (!buffer_)
-        buffer_.emplace(sink_, sink_.IsCharacterDevice());
-    return *buffer_;
-}
-
 ConsoleStream& ConsoleStream::operator<<(const char* text)
 {
     std::lock_guard lock(mutex_);
-    Buffer().Insert(text);
+    buffer_.Insert(text);
     return *this;
 }
 
@@ -80,7 +77,7 @@ ConsoleStream& ConsoleStream::operator<<(std::uint64_t value)
     char digits[20];
     const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
     std::lock_guard lock(mutex_);
-    Buffer().Insert({digits, static_cast<std::size_t>(end - digits)});
+    buffer_.Insert({digits, static_cast<std::size_t>(end - digits)});
     return *this;
 }
 
@@ -92,25 +89,25 @@ ConsoleStream& ConsoleStream::operator<<(ConsoleStream& (*manipulator)(ConsoleSt
 void ConsoleStream::EndLine()
 {
     std::lock_guard lock(mutex_);
-    Buffer().EndLine();
+    buffer_.EndLine();
 }
 
 void ConsoleStream::Flush()
 {
     std::lock_guard lock(mutex_);
-    Buffer().Flush();
+    buffer_.Flush();
 }
 
 bool ConsoleStream::Bad()
 {
     std::lock_guard lock(mutex_);
-    return Buffer().Bad();
+    return buffer_.Bad();
 }
 
 std::error_code ConsoleStream::Error()
 {
     std::lock_guard lock(mutex_);
-    return Buffer().Error();
+    return buffer_.Error();
 }
 
 ConsoleStream& endl(ConsoleStream& stream)

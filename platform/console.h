@@ -13,7 +13,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
-#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -68,11 +67,11 @@ private:
     char area_[kAreaSize];
 };
 
-// The thread-safe stream over a ConsoleBuffer. Whether it is unit-buffered
-// is asked of the sink on first use.
+// The thread-safe stream over a ConsoleBuffer, unit-buffered when the sink
+// is a character device.
 class ConsoleStream {
 public:
-    explicit ConsoleStream(OutputSink& sink) : sink_(sink) {}
+    explicit ConsoleStream(OutputSink& sink);
     ConsoleStream(const ConsoleStream&) = delete;
     ConsoleStream& operator=(const ConsoleStream&) = delete;
     ~ConsoleStream();
@@ -89,12 +88,8 @@ public:
     std::error_code Error();
 
 private:
-    // The caller holds mutex_.
-    ConsoleBuffer& Buffer();
-
     std::mutex mutex_;
-    OutputSink& sink_;
-    std::optional<ConsoleBuffer> buffer_;
+    ConsoleBuffer buffer_;
 };
 
 ConsoleStream& endl(ConsoleStream& stream);
