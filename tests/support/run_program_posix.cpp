@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,12 +14,6 @@ extern char** environ;
 namespace testing_support {
 
 namespace {
-
-std::string ReadWhole(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 int OpenOrThrow(const std::filesystem::path& path, int flags)
 {
@@ -105,8 +97,8 @@ ProgramResult RunProgram(const Launch& launch)
     }
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     if (launch.output == StandardOutput::File)
-        result.standardOutput = ReadWhole(outPath);
-    result.standardError = ReadWhole(errPath);
+        result.standardOutput = ReadWholeFile(outPath);
+    result.standardError = ReadWholeFile(errPath);
     return result;
 }
 

@@ -1,8 +1,6 @@
 #include "run_program.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <windows.h>
 
@@ -14,12 +12,6 @@ namespace {
 
 // Wine shows the Unix root as drive Z:, the full device included.
 constexpr const char* kFullDevice = "Z:\\dev\\full";
-
-std::string ReadWhole(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Quotes one argument so that the C runtime's command-line parser gives it
 // back unchanged.
@@ -162,8 +154,8 @@ ProgramResult RunProgram(const Launch& launch)
     GetExitCodeProcess(processHandle.Get(), &exitCode);
     result.exitStatus = static_cast<int>(exitCode);
     if (launch.output == StandardOutput::File)
-        result.standardOutput = ReadWhole(outPath);
-    result.standardError = ReadWhole(errPath);
+        result.standardOutput = ReadWholeFile(outPath);
+    result.standardError = ReadWholeFile(errPath);
     return result;
 }
 

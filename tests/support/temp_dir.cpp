@@ -1,6 +1,7 @@
 #include "temp_dir.h"
 
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <system_error>
 
@@ -28,6 +29,12 @@ std::string TempDir::Write(const std::string& name, const std::string& bytes) co
     const auto path = path_ / name;
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path.string();
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace testing_support

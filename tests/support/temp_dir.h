@@ -21,4 +21,7 @@ private:
     std::filesystem::path path_;
 };
 
+// The whole content of a file, empty if it cannot be read.
+std::string ReadWholeFile(const std::filesystem::path& path);
+
 }  // namespace testing_support
