@@ -3,6 +3,7 @@
 // block boundary is crossed, and compares with a plain count of the bytes.
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -13,6 +14,24 @@
 #include "reference_count.h"
 #include "text_file.h"
 
+namespace {
+
+// The file each input is written to, one per fuzzing process, removed when
+// the process exits.
+class ScratchFile {
+public:
+    ScratchFile() : path_("/tmp/counting-fuzz-" + std::to_string(::getpid())) {}
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+    ~ScratchFile() { std::remove(path_.c_str()); }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
@@ -22,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t blockSize = selector < 224 ? 1 + selector % 32 : 16000 + 100 * (selector - 224);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    static const std::string path = "/tmp/counting-fuzz-" + std::to_string(::getpid());
+    static const ScratchFile scratch;
+    const std::string& path = scratch.Path();
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 
