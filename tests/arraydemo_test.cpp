@@ -1,6 +1,7 @@
 // Runs the built mutu and galmee many times and checks that every output is
 // one the program allows.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <gtest/gtest-spi.h>

@@ -11,7 +11,6 @@
 namespace {
 
 using namespace std::string_literals;
-using testing_support::Launch;
 using testing_support::ProgramResult;
 using testing_support::RunProgram;
 using testing_support::StandardOutput;
