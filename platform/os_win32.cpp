@@ -25,6 +25,12 @@ struct BinaryStandardStreams {
     }
 } binaryStandardStreams;
 
+// The C runtime's read and write take at most INT_MAX bytes at a time.
+unsigned ChunkSize(std::size_t size)
+{
+    return size > INT_MAX ? INT_MAX : static_cast<unsigned>(size);
+}
+
 }  // namespace
 
 namespace os {
@@ -37,8 +43,7 @@ bool IsCharacterDevice(int fd)
 std::error_code WriteAll(int fd, const char* data, std::size_t size)
 {
     while (size > 0) {
-        const unsigned chunk = size > INT_MAX ? INT_MAX : static_cast<unsigned>(size);
-        const int written = _write(fd, data, chunk);
+        const int written = _write(fd, data, ChunkSize(size));
         if (written < 0)
             return {errno, std::generic_category()};
         data += written;
@@ -62,8 +67,7 @@ int OpenForReading(const char* name)
 
 long long Read(int fd, char* data, std::size_t size)
 {
-    const unsigned chunk = size > INT_MAX ? INT_MAX : static_cast<unsigned>(size);
-    return _read(fd, data, chunk);
+    return _read(fd, data, ChunkSize(size));
 }
 
 void Close(int fd)
